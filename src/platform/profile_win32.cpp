@@ -1,0 +1,36 @@
+// The settings profile through the Win32 private-profile functions.
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "platform/profile.h"
+
+namespace qvt::platform {
+
+std::string ReadProfileString(std::string_view file, std::string_view section,
+                              std::string_view key, std::string_view defaultValue) {
+  char buffer[kProfileBufferSize] = {};
+  const std::string f(file);
+  const std::string s(section);
+  const std::string k(key);
+  const std::string d(defaultValue);
+  GetPrivateProfileStringA(s.c_str(), k.c_str(), d.c_str(), buffer, sizeof buffer, f.c_str());
+  buffer[sizeof buffer - 1] = '\0';
+  return buffer;
+}
+
+bool WriteProfileString(std::string_view file, std::string_view section, std::string_view key,
+                        std::string_view value) {
+  const std::string f(file);
+  const std::string s(section);
+  const std::string k(key);
+  const std::string v(value);
+  return WritePrivateProfileStringA(s.c_str(), k.c_str(), v.c_str(), f.c_str()) != FALSE;
+}
+
+int ReadProfileInt(std::string_view file, std::string_view section, std::string_view key) {
+  const std::string text = ReadProfileString(file, section, key);
+  return std::atoi(text.c_str());
+}
+
+}  // namespace qvt::platform

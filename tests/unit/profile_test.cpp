@@ -1,0 +1,74 @@
+// The same tests run natively against the portable twin and under Wine against the real
+// profile functions, so the twin is checked against them.
+#include "platform/profile.h"
+
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+
+namespace qvt::platform {
+namespace {
+
+using qvt::testing::TempFolder;
+
+TEST(Profile, WritesANewFileWithCrlfAndReadsItBack) {
+  TempFolder dir;
+  const std::string ini = dir.File("Plugins\\QVT.ini");
+  EXPECT_TRUE(WriteProfileString(ini, "Settings", "Start", "1"));
+  EXPECT_TRUE(WriteProfileString(ini, "Settings", "I_Member", "0"));
+  EXPECT_TRUE(WriteProfileString(ini, "Settings", "Start", "0"));
+  EXPECT_EQ(dir.Read("Plugins/QVT.ini"), "[Settings]\r\nStart=0\r\nI_Member=0\r\n");
+  EXPECT_EQ(ReadProfileString(ini, "Settings", "Start"), "0");
+  EXPECT_EQ(ReadProfileInt(ini, "Settings", "I_Member"), 0);
+}
+
+TEST(Profile, MatchesSectionAndKeyWithoutRegardToCase) {
+  TempFolder dir;
+  dir.Write("Plugins/QVT.ini", "[settings]\r\ni_member=1\r\nName=  Ann Lee  \r\n");
+  const std::string ini = dir.File("Plugins\\QVT.ini");
+  EXPECT_EQ(ReadProfileString(ini, "Settings", "I_Member"), "1");
+  EXPECT_EQ(ReadProfileString(ini, "SETTINGS", "name"), "Ann Lee");
+  WriteProfileString(ini, "Settings", "I_MEMBER", "0");
+  EXPECT_EQ(ReadProfileInt(ini, "Settings", "I_Member"), 0);
+  EXPECT_EQ(ReadProfileString(ini, "Other", "I_Member", "dflt"), "dflt");
+}
+
+TEST(Profile, ReturnsAtMost99Characters) {
+  TempFolder dir;
+  const std::string ini = dir.File("Plugins\\QVT.ini");
+  const std::string longValue(250, 'x');
+  WriteProfileString(ini, "Settings", "Name", longValue);
+  EXPECT_EQ(ReadProfileString(ini, "Settings", "Name"), std::string(99, 'x'));
+}
+
+TEST(Profile, MissingFileOrFolderReadsAsDefaultAndWriteFailsSilently) {
+  TempFolder dir;
+  const std::string missing = dir.File("NoSuchFolder\\QVT.ini");
+  EXPECT_EQ(ReadProfileString(missing, "Settings", "Start"), "");
+  EXPECT_EQ(ReadProfileInt(missing, "Settings", "Start"), 0);
+  EXPECT_FALSE(WriteProfileString(missing, "Settings", "Start", "1"));
+  EXPECT_EQ(dir.Read("NoSuchFolder/QVT.ini"), "<missing>");
+}
+
+TEST(Profile, NumbersGoThroughTheDecimalConversion) {
+  TempFolder dir;
+  dir.Write("Plugins/QVT.ini", "[Settings]\r\nA=12abc\r\nB=abc\r\nC=-3\r\nD=\r\n");
+  const std::string ini = dir.File("Plugins\\QVT.ini");
+  EXPECT_EQ(ReadProfileInt(ini, "Settings", "A"), 12);
+  EXPECT_EQ(ReadProfileInt(ini, "Settings", "B"), 0);
+  EXPECT_EQ(ReadProfileInt(ini, "Settings", "C"), -3);
+  EXPECT_EQ(ReadProfileInt(ini, "Settings", "D"), 0);
+  EXPECT_EQ(ReadProfileInt(ini, "Settings", "E"), 0);
+}
+
+TEST(Profile, AddsKeysAtTheEndOfTheirSectionAndKeepsOtherSections) {
+  TempFolder dir;
+  dir.Write("Plugins/QVT.ini", "[Settings]\r\nStart=1\r\n[Other]\r\nX=2\r\n");
+  const std::string ini = dir.File("Plugins\\QVT.ini");
+  WriteProfileString(ini, "Settings", "Claimed", "42");
+  EXPECT_EQ(dir.Read("Plugins/QVT.ini"), "[Settings]\r\nStart=1\r\nClaimed=42\r\n[Other]\r\nX=2\r\n");
+  EXPECT_EQ(ReadProfileString(ini, "Other", "X"), "2");
+}
+
+}  // namespace
+}  // namespace qvt::platform
