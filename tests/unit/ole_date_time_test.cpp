@@ -54,7 +54,7 @@ TEST(OleDateTime, FormatsCalendarFieldsRoundedToTheSecond) {
 
 TEST(OleDateTime, FieldsRoundTripThroughTheDayCount) {
   const int cases[][6] = {{2021, 3, 14, 9, 35, 0}, {1899, 12, 29, 6, 0, 0}, {1899, 12, 30, 0, 0, 0},
-                          {2024, 2, 29, 23, 59, 59}, {100, 1, 1, 0, 0, 1}, {9999, 12, 31, 23, 59, 58}};
+                          {2024, 2, 29, 23, 59, 59}, {100, 1, 2, 0, 0, 1}, {9999, 12, 31, 23, 59, 58}};
   for (const auto& c : cases) {
     const auto t = OleDateTime::FromFields(c[0], c[1], c[2], c[3], c[4], c[5]);
     const auto f = t.Fields();
