@@ -184,9 +184,11 @@ void ScriptRunner::Run(const ScriptLine& line) {
     out_ << '\n';
   } else if (command == "setting") {
     CheckKeys(line, {"key", "value"}, {});
-    std::filesystem::create_directories("Plugins");
-    if (!platform::WriteProfileString(kPluginSettingsFile, kPluginSettingsSection,
-                                      PlainTextOf(line, "key"), PlainTextOf(line, "value")))
+    const std::string key = PlainTextOf(line, "key");
+    const std::string value = PlainTextOf(line, "value");
+    std::error_code ignored;
+    std::filesystem::create_directories("Plugins", ignored);
+    if (!platform::WriteProfileText(kPluginSettingsFile, kPluginSettingsSection, key, value))
       throw ScriptError(line.number, "cannot write the plug-in's settings file");
   } else if (command == "host-version") {
     CheckKeys(line, {"value"}, {});
