@@ -292,16 +292,16 @@ int ContestState::ResetStats(const ResetRequest& request) {
   data_.cabrilloRun = request.cabrilloRun != 0 ? 1 : 0;
   if (data_.cabrilloRun != 0) {
     RunHeaderStep(lock, request.ownCall);
-    platform::WriteProfileString(settings, kSettingsSection, "Start", "1");
+    platform::WriteProfileText(settings, kSettingsSection, "Start", "1");
   }
 
   const int start = platform::ReadProfileInt(settings, kSettingsSection, "Start");
   data_.clubMember = platform::ReadProfileInt(settings, kSettingsSection, "I_Member");
   if (start != 0) {
-    platform::WriteProfileString(settings, kSettingsSection, "Start", "0");
+    platform::WriteProfileText(settings, kSettingsSection, "Start", "0");
   } else if (!seams_.SetupWindowOpen()) {
     if (!OneOf(data_.hostVersion, kSetupHiddenVersions)) seams_.StartSetupThread();
-    platform::WriteProfileString(settings, kSettingsSection, "Start", "1");
+    platform::WriteProfileText(settings, kSettingsSection, "Start", "1");
   }
 
   data_.badQsoFile = "BadQSO_StatsKMNQ_" + request.end.Format("%d_%m_%Y") + ".txt";
@@ -339,7 +339,7 @@ const char* ContestState::GetResult(int* out) {
   std::unique_lock lock(mutex_);
   const ResultOutcome outcome = BuildResult(data_, FilePath(data_.badQsoFile));
   data_.claimedScore = outcome.score;
-  platform::WriteProfileString(SettingsFile(), kSettingsSection, "Claimed",
+  platform::WriteProfileText(SettingsFile(), kSettingsSection, "Claimed",
                                std::to_string(outcome.score));
   if (data_.cabrilloRun != 0) {
     data_.cabrillo.SetQsoLines(data_.qsoLog);

@@ -14,11 +14,11 @@ namespace qvt::platform {
 
 inline constexpr std::size_t kProfileBufferSize = 100;
 
-std::string ReadProfileString(std::string_view file, std::string_view section,
+std::string ReadProfileText(std::string_view file, std::string_view section,
                               std::string_view key, std::string_view defaultValue = {});
 
 // Returns true when the value was stored.
-bool WriteProfileString(std::string_view file, std::string_view section, std::string_view key,
+bool WriteProfileText(std::string_view file, std::string_view section, std::string_view key,
                         std::string_view value);
 
 // The C library's decimal conversion of a stored value: a missing or non-numeric value is 0.

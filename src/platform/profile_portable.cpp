@@ -83,7 +83,7 @@ Located Locate(const std::vector<std::string>& lines, std::string_view section,
 
 }  // namespace
 
-std::string ReadProfileString(std::string_view file, std::string_view section,
+std::string ReadProfileText(std::string_view file, std::string_view section,
                               std::string_view key, std::string_view defaultValue) {
   std::string value(defaultValue);
   if (auto lines = ReadLines(file)) {
@@ -100,7 +100,7 @@ std::string ReadProfileString(std::string_view file, std::string_view section,
   return value;
 }
 
-bool WriteProfileString(std::string_view file, std::string_view section, std::string_view key,
+bool WriteProfileText(std::string_view file, std::string_view section, std::string_view key,
                         std::string_view value) {
   std::vector<std::string> lines;
   if (auto existing = ReadLines(file)) lines = std::move(*existing);
@@ -126,7 +126,7 @@ bool WriteProfileString(std::string_view file, std::string_view section, std::st
 }
 
 int ReadProfileInt(std::string_view file, std::string_view section, std::string_view key) {
-  const std::string text = ReadProfileString(file, section, key);
+  const std::string text = ReadProfileText(file, section, key);
   return std::atoi(text.c_str());
 }
 

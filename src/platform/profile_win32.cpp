@@ -7,7 +7,7 @@
 
 namespace qvt::platform {
 
-std::string ReadProfileString(std::string_view file, std::string_view section,
+std::string ReadProfileText(std::string_view file, std::string_view section,
                               std::string_view key, std::string_view defaultValue) {
   char buffer[kProfileBufferSize] = {};
   const std::string f(file);
@@ -19,7 +19,7 @@ std::string ReadProfileString(std::string_view file, std::string_view section,
   return buffer;
 }
 
-bool WriteProfileString(std::string_view file, std::string_view section, std::string_view key,
+bool WriteProfileText(std::string_view file, std::string_view section, std::string_view key,
                         std::string_view value) {
   const std::string f(file);
   const std::string s(section);
@@ -29,7 +29,7 @@ bool WriteProfileString(std::string_view file, std::string_view section, std::st
 }
 
 int ReadProfileInt(std::string_view file, std::string_view section, std::string_view key) {
-  const std::string text = ReadProfileString(file, section, key);
+  const std::string text = ReadProfileText(file, section, key);
   return std::atoi(text.c_str());
 }
 

@@ -135,7 +135,7 @@ std::string HostProgramVersion(std::string_view folder) {
 
 void CabrilloWriter::LoadHeader(std::string_view settingsFile, std::string_view ownCall) {
   auto read = [&](std::string_view key, std::string_view def = {}) {
-    return platform::ReadProfileString(settingsFile, kSection, key, def);
+    return platform::ReadProfileText(settingsFile, kSection, key, def);
   };
   m_callsign = std::string(ownCall);
   m_fileStem = CabrilloFileStem(ownCall);
@@ -170,7 +170,7 @@ void CabrilloWriter::StoreHeader(std::string_view settingsFile,
   }
   m_soapBox = ReplaceAll(ReplaceAll(m_soapBox, "\r", "<CR>"), "\n", "<LF>");
   auto write = [&](std::string_view key, const std::string& value) {
-    platform::WriteProfileString(settingsFile, kSection, key, value);
+    platform::WriteProfileText(settingsFile, kSection, key, value);
   };
   write("Operators", m_operators);
   write("Name", m_name);

@@ -14,11 +14,11 @@ using qvt::testing::TempFolder;
 TEST(Profile, WritesANewFileWithCrlfAndReadsItBack) {
   TempFolder dir;
   const std::string ini = dir.File("Plugins\\QVT.ini");
-  EXPECT_TRUE(WriteProfileString(ini, "Settings", "Start", "1"));
-  EXPECT_TRUE(WriteProfileString(ini, "Settings", "I_Member", "0"));
-  EXPECT_TRUE(WriteProfileString(ini, "Settings", "Start", "0"));
+  EXPECT_TRUE(WriteProfileText(ini, "Settings", "Start", "1"));
+  EXPECT_TRUE(WriteProfileText(ini, "Settings", "I_Member", "0"));
+  EXPECT_TRUE(WriteProfileText(ini, "Settings", "Start", "0"));
   EXPECT_EQ(dir.Read("Plugins/QVT.ini"), "[Settings]\r\nStart=0\r\nI_Member=0\r\n");
-  EXPECT_EQ(ReadProfileString(ini, "Settings", "Start"), "0");
+  EXPECT_EQ(ReadProfileText(ini, "Settings", "Start"), "0");
   EXPECT_EQ(ReadProfileInt(ini, "Settings", "I_Member"), 0);
 }
 
@@ -26,27 +26,27 @@ TEST(Profile, MatchesSectionAndKeyWithoutRegardToCase) {
   TempFolder dir;
   dir.Write("Plugins/QVT.ini", "[settings]\r\ni_member=1\r\nName=  Ann Lee  \r\n");
   const std::string ini = dir.File("Plugins\\QVT.ini");
-  EXPECT_EQ(ReadProfileString(ini, "Settings", "I_Member"), "1");
-  EXPECT_EQ(ReadProfileString(ini, "SETTINGS", "name"), "Ann Lee");
-  WriteProfileString(ini, "Settings", "I_MEMBER", "0");
+  EXPECT_EQ(ReadProfileText(ini, "Settings", "I_Member"), "1");
+  EXPECT_EQ(ReadProfileText(ini, "SETTINGS", "name"), "Ann Lee");
+  WriteProfileText(ini, "Settings", "I_MEMBER", "0");
   EXPECT_EQ(ReadProfileInt(ini, "Settings", "I_Member"), 0);
-  EXPECT_EQ(ReadProfileString(ini, "Other", "I_Member", "dflt"), "dflt");
+  EXPECT_EQ(ReadProfileText(ini, "Other", "I_Member", "dflt"), "dflt");
 }
 
 TEST(Profile, ReturnsAtMost99Characters) {
   TempFolder dir;
   const std::string ini = dir.File("Plugins\\QVT.ini");
   const std::string longValue(250, 'x');
-  WriteProfileString(ini, "Settings", "Name", longValue);
-  EXPECT_EQ(ReadProfileString(ini, "Settings", "Name"), std::string(99, 'x'));
+  WriteProfileText(ini, "Settings", "Name", longValue);
+  EXPECT_EQ(ReadProfileText(ini, "Settings", "Name"), std::string(99, 'x'));
 }
 
 TEST(Profile, MissingFileOrFolderReadsAsDefaultAndWriteFailsSilently) {
   TempFolder dir;
   const std::string missing = dir.File("NoSuchFolder\\QVT.ini");
-  EXPECT_EQ(ReadProfileString(missing, "Settings", "Start"), "");
+  EXPECT_EQ(ReadProfileText(missing, "Settings", "Start"), "");
   EXPECT_EQ(ReadProfileInt(missing, "Settings", "Start"), 0);
-  EXPECT_FALSE(WriteProfileString(missing, "Settings", "Start", "1"));
+  EXPECT_FALSE(WriteProfileText(missing, "Settings", "Start", "1"));
   EXPECT_EQ(dir.Read("NoSuchFolder/QVT.ini"), "<missing>");
 }
 
@@ -65,9 +65,9 @@ TEST(Profile, AddsKeysAtTheEndOfTheirSectionAndKeepsOtherSections) {
   TempFolder dir;
   dir.Write("Plugins/QVT.ini", "[Settings]\r\nStart=1\r\n[Other]\r\nX=2\r\n");
   const std::string ini = dir.File("Plugins\\QVT.ini");
-  WriteProfileString(ini, "Settings", "Claimed", "42");
+  WriteProfileText(ini, "Settings", "Claimed", "42");
   EXPECT_EQ(dir.Read("Plugins/QVT.ini"), "[Settings]\r\nStart=1\r\nClaimed=42\r\n[Other]\r\nX=2\r\n");
-  EXPECT_EQ(ReadProfileString(ini, "Other", "X"), "2");
+  EXPECT_EQ(ReadProfileText(ini, "Other", "X"), "2");
 }
 
 }  // namespace
