@@ -75,6 +75,9 @@ are YYYY-MM-DDTHH:MM[:SS] (UTC), or @invalid / @null for a date-time with that s
   result [out=FILE]      GetResult0: writes the text byte for byte to FILE (relative to the
                          --dir folder), or to standard output followed by a line break when it
                          does not end with one; then "result -> N" with the integer it set
+  show file=NAME         prints "show NAME -> N bytes" and the bytes of that file of the folder
+                         (a line break added when they do not end with one), or
+                         "show NAME -> missing"
   setting key= value=    writes the key in section Settings of Plugins\QVT.ini (prints nothing)
   host-version value=    writes the host's own settings file (Kelvo2.ini, a "Kelvo=VALUE" line)
                          into the folder; value=@null removes it (prints nothing)

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <iterator>
 #include <string_view>
 
 #include "band_plan.h"
@@ -190,6 +191,18 @@ void ScriptRunner::Run(const ScriptLine& line) {
     std::filesystem::create_directories("Plugins", ignored);
     if (!platform::WriteProfileText(kPluginSettingsFile, kPluginSettingsSection, key, value))
       throw ScriptError(line.number, "cannot write the plug-in's settings file");
+  } else if (command == "show") {
+    CheckKeys(line, {"file"}, {});
+    const std::string name = PlainTextOf(line, "file");
+    std::ifstream file(name, std::ios::binary);
+    if (!file) {
+      out_ << "show " << name << " -> missing\n";
+    } else {
+      const std::string content{std::istreambuf_iterator<char>(file),
+                                std::istreambuf_iterator<char>()};
+      out_ << "show " << name << " -> " << content.size() << " bytes\n" << content;
+      if (!content.empty() && content.back() != '\n') out_ << '\n';
+    }
   } else if (command == "host-version") {
     CheckKeys(line, {"value"}, {});
     const ScriptWord* value = line.Find("value");

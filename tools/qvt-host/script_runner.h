@@ -11,6 +11,8 @@
 //   setup                                                              SetupSet0
 //   result [out=FILE]    GetResult0: the text to FILE (binary) or to the answers, then
 //                        `result -> N` with the integer the plug-in set
+//   show file=NAME       prints "show NAME -> N bytes" and the file's bytes as they are (a line
+//                        break added when they do not end with one), or "show NAME -> missing"
 // and, changing only the host's folder (they print nothing):
 //   setting key= value=   writes a key of the plug-in's settings file Plugins\QVT.ini
 //   host-version value=   writes the host's own settings file with that version line
