@@ -38,7 +38,7 @@ using ResetStatsFn = int (*)(Text pathPrefix, int cabrilloRun, Text ownCall, Dat
                              Text ownCountry, int, int, int, double, double, Text, Text, Text);
 // CheckCall0: text, 2 unsigned ints, 11 texts, 3 ints, 2 doubles, 7 texts, 2 buffers.
 using CheckCallFn = int (*)(Text call, unsigned, unsigned, Text mode, Text, Text, Text, Text,
-                            Text, Text, Text, Text prefix, Text country, int, int, int, double,
+                            Text, Text, Text, Text, Text prefix, Text country, int, int, int, double,
                             double, Text, Text, Text, Text, Text, Text band, Text band2,
                             char* buffer1, char* buffer2);
 using IsValidExchgFn = int (*)(Text exchange, Text, Text, Text, int, int, int);
