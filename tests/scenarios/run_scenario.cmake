@@ -5,6 +5,7 @@
 #
 #   -DHOST=qvt-host  -DPLUGIN=libqvt.so|QVT.dll  -DSCENARIO=<folder>  -DWORK=<scratch folder>
 #   [-DEMULATOR=<wine runner>]  [-DHOST_PATH_PREFIX=Z:]  (paths as the Windows program sees them)
+#   [-DDECORATED=1]  look the entry points up by their decorated names (Windows plug-in)
 #   [-DUPDATE=1]  copy the run's files into expected/ instead of comparing (to make a scenario;
 #                 read every file before committing it)
 foreach(var HOST PLUGIN SCENARIO WORK)
@@ -20,8 +21,12 @@ file(MAKE_DIRECTORY "${folder}")
 # The host's own files that a script writes are inputs, not results.
 set(host_inputs "Kelvo2.ini")
 
+set(lookup "")
+if(DECORATED)
+  set(lookup --decorated)
+endif()
 execute_process(
-  COMMAND ${EMULATOR} "${HOST}" --plugin "${HOST_PATH_PREFIX}${PLUGIN}"
+  COMMAND ${EMULATOR} "${HOST}" ${lookup} --plugin "${HOST_PATH_PREFIX}${PLUGIN}"
           --dir "${HOST_PATH_PREFIX}${folder}" run "${HOST_PATH_PREFIX}${SCENARIO}/script.txt"
   OUTPUT_FILE "${WORK}/stdout.txt"
   ERROR_FILE "${WORK}/stderr.txt"

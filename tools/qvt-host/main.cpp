@@ -129,7 +129,7 @@ std::string Absolute(const std::string& path) { return fs::absolute(fs::path(pat
 std::optional<int> EnterHostFolder(const GlobalOptions& options, const std::string& pluginPath,
                                    PluginLibrary& library) {
   std::error_code failed;
-  fs::create_directories(fs::path(options.dir) / "Plugins", failed);
+  fs::create_directories(options.dir, failed);
   fs::current_path(options.dir, failed);
   if (failed) {
     std::cerr << "qvt-host: cannot enter folder '" << options.dir << "': " << failed.message()
@@ -141,6 +141,8 @@ std::optional<int> EnterHostFolder(const GlobalOptions& options, const std::stri
     std::cerr << "qvt-host: " << error << '\n';
     return 1;
   }
+  // A host install has its Plugins folder, where the plug-in keeps its settings.
+  fs::create_directories("Plugins", failed);
   return std::nullopt;
 }
 
