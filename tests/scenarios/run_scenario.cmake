@@ -1,5 +1,7 @@
-# Runs one scenario: `qvt-host --dir <fresh folder> run script.txt` against the built plug-in,
-# then compares every file under the scenario's expected/ folder byte for byte with what the
+# Runs one scenario: `qvt-host --dir <fresh folder> run script.txt` against the built plug-in
+# (or, for a folder with replay-args.txt, `qvt-host --dir <fresh folder> replay LOG [OPTIONS]
+# --out <folder>/result.txt` with LOG and OPTIONS from that file, LOG inside the scenario's
+# folder), then compares every file under the scenario's expected/ folder byte for byte with what the
 # run produced (expected/stdout.txt is the run's standard output), and fails on any file the
 # run left in the folder that expected/ does not list.
 #
@@ -25,9 +27,18 @@ set(lookup "")
 if(DECORATED)
   set(lookup --decorated)
 endif()
+if(EXISTS "${SCENARIO}/replay-args.txt")
+  file(STRINGS "${SCENARIO}/replay-args.txt" replay_args LIMIT_COUNT 1)
+  separate_arguments(replay_args UNIX_COMMAND "${replay_args}")
+  list(POP_FRONT replay_args log)
+  set(command replay "${HOST_PATH_PREFIX}${SCENARIO}/${log}" ${replay_args}
+              --out "${HOST_PATH_PREFIX}${folder}/result.txt")
+else()
+  set(command run "${HOST_PATH_PREFIX}${SCENARIO}/script.txt")
+endif()
 execute_process(
   COMMAND ${EMULATOR} "${HOST}" ${lookup} --plugin "${HOST_PATH_PREFIX}${PLUGIN}"
-          --dir "${HOST_PATH_PREFIX}${folder}" run "${HOST_PATH_PREFIX}${SCENARIO}/script.txt"
+          --dir "${HOST_PATH_PREFIX}${folder}" ${command}
   OUTPUT_FILE "${WORK}/stdout.txt"
   ERROR_FILE "${WORK}/stderr.txt"
   RESULT_VARIABLE rc

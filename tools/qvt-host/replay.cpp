@@ -6,6 +6,11 @@
 #include "wpx_prefix.h"
 
 namespace qvt::host {
+namespace {
+
+constexpr const char* kDefaultReport = "599";
+
+}  // namespace
 
 ReplaySummary Replay(const PluginApi& api, const LogContents& log, const ReplayOptions& options,
                      const CountryFile* countries, std::ostream* progress) {
@@ -55,8 +60,9 @@ ReplaySummary Replay(const PluginApi& api, const LogContents& log, const ReplayO
     args.time = &time;
     args.frequencyHz = qso.frequencyHz;
     args.mode = qso.mode.c_str();
-    args.rstSent = qso.rstSent.c_str();
-    args.rstReceived = qso.rstReceived.c_str();
+    // A host fills in the usual report where the log has none.
+    args.rstSent = qso.rstSent.empty() ? kDefaultReport : qso.rstSent.c_str();
+    args.rstReceived = qso.rstReceived.empty() ? kDefaultReport : qso.rstReceived.c_str();
     args.numberSent = qso.numberSent.c_str();
     args.numberReceived = qso.numberReceived.c_str();
     args.prefix = prefix.c_str();

@@ -32,7 +32,7 @@ struct ReplaySummary {
 
 // The log's QSOs reported to the plug-in. Prefixes the log does not give are worked out as
 // the host does: the country prefix from `countries` (empty when it is null), the multiplier
-// prefix by the WPX rule. `progress` (may be null) receives a line now and then when the
+// prefix by the WPX rule; a missing report is 599. `progress` (may be null) receives a line now and then when the
 // replay takes more than a moment.
 ReplaySummary Replay(const PluginApi& api, const LogContents& log, const ReplayOptions& options,
                      const CountryFile* countries, std::ostream* progress);
