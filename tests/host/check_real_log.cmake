@@ -1,9 +1,11 @@
 # Replays one real log through qvt-host and compares the result with an independent count.
-# -DHOST= -DPLUGIN= -DLOG= -DCOUNTER= -DPYTHON= -DWORK=
+# -DHOST= -DPLUGIN= -DLOG= -DCOUNTER= -DPYTHON= -DWORK= [-DEMULATOR= -DHOST_PATH_PREFIX=Z:]
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 execute_process(
-  COMMAND "${HOST}" --plugin "${PLUGIN}" --dir "${WORK}" replay "${LOG}" --out "${WORK}/result.txt"
+  COMMAND ${EMULATOR} "${HOST}" --plugin "${HOST_PATH_PREFIX}${PLUGIN}"
+          --dir "${HOST_PATH_PREFIX}${WORK}" replay "${HOST_PATH_PREFIX}${LOG}"
+          --out "${HOST_PATH_PREFIX}${WORK}/result.txt"
   RESULT_VARIABLE rc ERROR_VARIABLE err)
 message(STATUS "${err}")
 if(NOT rc EQUAL 0)
