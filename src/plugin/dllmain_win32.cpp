@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "plugin/module.h"
+#include "winui/dialog.h"
 
 namespace {
 HINSTANCE g_module = nullptr;
@@ -15,6 +16,7 @@ void* ModuleInstance() { return g_module; }
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
   if (reason == DLL_PROCESS_ATTACH) {
     g_module = instance;
+    qvt::winui::SetResourceModule(instance);
     DisableThreadLibraryCalls(instance);
   }
   return TRUE;
