@@ -95,10 +95,10 @@ LogContents ReadAdif(std::istream& in) {
     if (open == std::string::npos) break;
     const std::size_t close = text.find('>', open);
     if (close == std::string::npos) break;
-    const std::string spec = ToUpperAscii(std::string_view(text).substr(open + 1, close - open - 1));
+    const std::string tag = ToUpperAscii(std::string_view(text).substr(open + 1, close - open - 1));
     pos = close + 1;
-    const std::size_t colon = spec.find(':');
-    const std::string name = spec.substr(0, colon);
+    const std::size_t colon = tag.find(':');
+    const std::string name = tag.substr(0, colon);
     if (name == "EOH") {
       inHeader = false;
       record.clear();
@@ -113,12 +113,12 @@ LogContents ReadAdif(std::istream& in) {
     std::size_t length = 0;
     std::size_t i = colon + 1;
     bool hasDigits = false;
-    for (; i < spec.size() && spec[i] >= '0' && spec[i] <= '9'; ++i) {
-      length = length * 10 + static_cast<std::size_t>(spec[i] - '0');
+    for (; i < tag.size() && tag[i] >= '0' && tag[i] <= '9'; ++i) {
+      length = length * 10 + static_cast<std::size_t>(tag[i] - '0');
       hasDigits = true;
     }
-    if (!hasDigits || (i < spec.size() && spec[i] != ':')) {
-      log.problems.push_back({lineAt(open), "unreadable field '<" + spec + ">'"});
+    if (!hasDigits || (i < tag.size() && tag[i] != ':')) {
+      log.problems.push_back({lineAt(open), "unreadable field '<" + tag + ">'"});
       continue;
     }
     const std::string value = text.substr(pos, length);
