@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <unordered_set>
 
 namespace qvt::bench {
 namespace {
@@ -70,12 +71,31 @@ std::vector<GeneratedQso> GenerateLog(const std::vector<std::string>& calls, std
   log.reserve(count);
   double seconds = 0;
   const auto callCount = static_cast<std::uint32_t>(calls.size());
+  // Which call, band and mode each QSO has: every call at most once per band and mode, except
+  // for one QSO in a hundred, which repeats an earlier one (a duplicate).
+  std::unordered_set<std::uint64_t> worked;
+  std::vector<std::uint64_t> order;
+  order.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    std::uint64_t key = 0;
+    if (!order.empty() && random.Below(100) == 0) {
+      key = order[random.Below(static_cast<std::uint32_t>(order.size()))];
+    } else {
+      do {
+        const std::uint64_t mode = random.Below(10) < 7 ? 0 : 1;
+        key = std::uint64_t{random.Below(callCount)} * 10 + random.Below(5) * 2 + mode;
+      } while (!worked.insert(key).second);
+    }
+    order.push_back(key);
+  }
+
   for (std::size_t i = 0; i < count; ++i) {
     GeneratedQso q;
-    q.call = calls[random.Below(callCount)];
-    const BandPlan& band = kBands[random.Below(5)];
+    const std::uint64_t key = order[i];
+    q.call = calls[key / 10];
+    const BandPlan& band = kBands[key % 10 / 2];
     q.band = band.name;
-    q.mode = random.Below(10) < 7 ? "RTTY" : "BPSK63";
+    q.mode = key % 2 == 0 ? "RTTY" : "BPSK63";
     q.prefix = WpxPrefix(q.call);
     q.country = q.call.substr(0, 2);
     q.exchSent = Serial(static_cast<std::uint32_t>(i + 1));

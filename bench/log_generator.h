@@ -36,8 +36,9 @@ std::optional<std::vector<std::string>> ReadCallList(std::string_view path);
 std::string WpxPrefix(std::string_view call);
 
 // `count` QSOs on 80 m to 10 m in RTTY and BPSK63, 5 to 40 s apart from 2021-03-13 12:00 UTC,
-// picked from `calls` by a fixed-seed generator. Repeats of call, band and mode occur as they
-// fall (a few per cent duplicates at 100k QSOs).
+// picked from `calls` by a fixed-seed generator. As in a real log, a call is worked at most
+// once per band and mode except for about one QSO in a hundred, a duplicate of an earlier one.
+// `calls` must offer more than count / 10 calls.
 std::vector<GeneratedQso> GenerateLog(const std::vector<std::string>& calls, std::size_t count,
                                       std::uint64_t seed = 20210313);
 
