@@ -95,6 +95,8 @@ are reported on standard error with their line number and skipped.
   --country P    own country prefix (default: the own call's entity in the country file)
   --start T, --end T   contest start and end, YYYY-MM-DDTHH:MM[:SS] (default: first and last QSO)
   --cabrillo     reset for a Cabrillo export; the result request writes <OWNCALL>.log
+                 (the Windows plug-in asks for the header in a dialog and shows the file name
+                 in a message box, both waiting for the operator)
   --html         announce the host version first (setVersion): the result is HTML
   --out FILE     write the result text to FILE instead of standard output
   --cty FILE     country file (default: /usr/share/hamradio-files/cty.dat)
