@@ -21,8 +21,8 @@ class BigScore : public ContestFixture, public ::testing::Test {
     state.SetClubMember(1);  // a member's QSO with another member abroad is worth 8 points
     Qso q;
     for (int i = 0; i < 44110; ++i) {
-      q.call = "Q" + std::to_string(i);
-      q.prefix = "P" + std::to_string(i % 11615);
+      q.call = std::string("Q").append(std::to_string(i));
+      q.prefix = std::string("P").append(std::to_string(i % 11615));
       const bool threePoints = i < 2;  // own country, no "/M": 3 points
       q.country = threePoints ? "DL" : "F";
       q.rcvd = threePoints ? "001" : "001/M";

@@ -66,8 +66,8 @@ TEST(Stress, HostCallsWhileTheWindowsCopyTheState) {
 
   auto qsoAt = [](int n) {
     Qso q;
-    q.call = "QQ" + std::to_string(n % 97) + "X";
-    q.prefix = "QQ" + std::to_string(n % 97);
+    q.prefix = std::string("QQ").append(std::to_string(n % 97));
+    q.call = q.prefix + "X";
     q.band = kBands[n % 5];
     q.mode = n % 3 == 0 ? "BPSK63" : "RTTY";
     q.time = ContestFixture::At(2021, 3, 14, (n / 60) % 24, n % 60);
