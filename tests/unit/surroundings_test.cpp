@@ -131,6 +131,15 @@ TEST_F(Surroundings, SettingsFileOfGarbageOrOverlongValues) {
     EXPECT_EQ(platform::ReadProfileText(state.SettingsFile(), "Settings", "Claimed"),
               std::to_string(state.Unlocked().claimedScore));
   }
+
+  // A folder in the settings file's place reads as an empty file and takes no writes.
+  fs::remove(dir.File("Plugins/QVT.ini"));
+  fs::create_directory(dir.File("Plugins/QVT.ini"));
+  EXPECT_EQ(Reset("ZZ9ZZ", "DL", 1), 1);
+  EXPECT_EQ(state.Unlocked().cabrillo.m_operators, "ZZ9ZZ");  // the default: the own call
+  EXPECT_EQ(Add({}), 1);
+  EXPECT_NE(Result().find("Score: 1*1 = 1\r\n"), std::string::npos);
+  EXPECT_TRUE(fs::is_directory(dir.File("Plugins/QVT.ini")));
 }
 
 TEST_F(Surroundings, HostSettingsFileOfGarbage) {
