@@ -36,7 +36,7 @@ int FindComboPrefix(HWND combo, const std::string& prefix) {
   const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
   for (int i = 0; i < count; ++i) {
     const std::string entry = Upper(ComboEntry(combo, i));
-    if (entry.compare(0, wanted.size(), wanted) == 0 && entry.size() >= wanted.size()) return i;
+    if (entry.size() >= wanted.size() && entry.compare(0, wanted.size(), wanted) == 0) return i;
   }
   return -1;
 }
