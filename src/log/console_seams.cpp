@@ -2,6 +2,7 @@
 #include <string>
 
 #include "log/seams.h"
+#include "reports/cabrillo_writer.h"
 
 namespace qvt {
 
@@ -17,6 +18,10 @@ void ConsoleSeams::ShowMessage(std::string_view text, std::string_view caption, 
   std::fflush(stderr);
 }
 
-bool ConsoleSeams::EditCabrilloHeader(CabrilloHeaderFields& /*fields*/) { return true; }
+// Without a window the header is confirmed as the dialog would show it.
+bool ConsoleSeams::EditCabrilloHeader(CabrilloHeaderFields& fields) {
+  fields = AsShownInHeaderDialog(fields);
+  return true;
+}
 
 }  // namespace qvt

@@ -1,5 +1,6 @@
 #include "reports/cabrillo_writer.h"
 
+#include <cctype>
 #include <cinttypes>
 #include <cstdio>
 
@@ -21,7 +22,50 @@ std::string_view TrimBlanks(std::string_view s) {
   return s;
 }
 
+// The header dialog's combo boxes and their lists, in the order each box keeps them (the
+// power, time and transmitter boxes sort theirs).
+struct HeaderCombo {
+  std::string CabrilloHeaderFields::*field;
+  std::vector<std::string_view> entries;
+};
+
+const std::vector<HeaderCombo>& HeaderCombos() {
+  static const std::vector<HeaderCombo> combos = {
+      {&CabrilloHeaderFields::m_category,
+       {"SO-HP", "SO-LP", "SO-QRP", "SO80", "SO40", "SO20", "SO15", "SO10", "MO", "M", "CL"}},
+      {&CabrilloHeaderFields::m_categoryBand, {"ALL", "80M", "40M", "20M", "15M", "10M"}},
+      {&CabrilloHeaderFields::m_categoryOverlay, {"HIGH", "LOW", "QRP"}},
+      {&CabrilloHeaderFields::m_categoryTime, {"6-HOURS"}},
+      {&CabrilloHeaderFields::m_categoryTransmitter, {"ONE", "TWO", "UNLIMITED"}},
+  };
+  return combos;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  if (prefix.size() > text.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (std::toupper(static_cast<unsigned char>(text[i])) !=
+        std::toupper(static_cast<unsigned char>(prefix[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
+
+CabrilloHeaderFields AsShownInHeaderDialog(CabrilloHeaderFields fields) {
+  for (const HeaderCombo& combo : HeaderCombos()) {
+    std::string& value = fields.*combo.field;
+    for (std::string_view entry : combo.entries) {
+      if (StartsWithNoCase(entry, value)) {
+        value = std::string(entry);
+        break;
+      }
+    }
+  }
+  return fields;
+}
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to,
                        int* count) {

@@ -35,6 +35,12 @@ struct CabrilloHeaderFields {
   std::string m_email;
 };
 
+// What the header dialog shows for the fields when it opens: each combo box selects the first
+// entry of its list (in the order the box keeps it) that begins with the field's text, without
+// regard to case, and otherwise shows the text itself. An empty text thus shows the first entry.
+// Confirming the dialog unchanged gives these fields back.
+CabrilloHeaderFields AsShownInHeaderDialog(CabrilloHeaderFields fields);
+
 // Every occurrence of `from`, left to right, replaced by `to`; inserted text is not searched
 // again. `count` (when given) receives the number of replacements. An empty `from` changes
 // nothing.

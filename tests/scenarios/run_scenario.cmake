@@ -37,7 +37,7 @@ else()
   set(command run "${HOST_PATH_PREFIX}${SCENARIO}/script.txt")
 endif()
 execute_process(
-  COMMAND ${EMULATOR} "${HOST}" ${lookup} --plugin "${HOST_PATH_PREFIX}${PLUGIN}"
+  COMMAND ${EMULATOR} "${HOST}" ${lookup} --operator ok --plugin "${HOST_PATH_PREFIX}${PLUGIN}"
           --dir "${HOST_PATH_PREFIX}${folder}" ${command}
   OUTPUT_FILE "${WORK}/stdout.txt"
   ERROR_FILE "${WORK}/stderr.txt"

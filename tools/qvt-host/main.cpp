@@ -21,6 +21,7 @@
 #include "band_plan.h"
 #include "cabrillo_reader.h"
 #include "cty_lookup.h"
+#include "operator.h"
 #include "plugin_loader.h"
 #include "replay.h"
 #include "script_parser.h"
@@ -42,6 +43,10 @@ Options (before the command):
                   bad-QSO file, the Cabrillo log and Plugins/QVT.ini land there. Plugins/ is
                   created when missing.
   --decorated     look the entry points up by their decorated names (Windows plug-in only)
+  --operator ok|cancel
+                  answer the plug-in's windows as an operator would (Windows): OK or Cancel
+                  in the Cabrillo header dialog, OK in the "Output" message box. Without it
+                  they wait for a person.
 
 Commands:
   run SCRIPT...   run scripts of host calls, one call a line   (qvt-host run --help)
@@ -110,6 +115,7 @@ struct GlobalOptions {
   std::string plugin;
   std::string dir = ".";
   bool decorated = false;
+  OperatorAnswer answer = OperatorAnswer::kNone;
 };
 
 int Usage(const std::string& message) {
@@ -308,6 +314,16 @@ int main(int argc, char** argv) {
       }
       if (arg == "--decorated") {
         options.decorated = true;
+      } else if (arg == "--operator") {
+        if (i + 1 >= args.size()) return Usage(arg + " needs a value");
+        const std::string& answer = args[++i];
+        if (answer == "ok") {
+          options.answer = OperatorAnswer::kOk;
+        } else if (answer == "cancel") {
+          options.answer = OperatorAnswer::kCancel;
+        } else {
+          return Usage("--operator takes ok or cancel");
+        }
       } else if (arg == "--plugin" || arg == "--dir") {
         if (i + 1 >= args.size()) return Usage(arg + " needs a value");
         (arg == "--plugin" ? options.plugin : options.dir) = args[++i];
@@ -324,6 +340,7 @@ int main(int argc, char** argv) {
         options.plugin.empty() ? DefaultPluginPath() : Absolute(options.plugin);
     // Scripts and logs are read before qvt-host enters the host's folder; the plug-in is
     // loaded after, so its path is made absolute first.
+    const Operator person(options.answer);
     if (command == "run") return RunCommand(options, pluginPath, rest);
     if (command == "replay") return ReplayCommand(options, pluginPath, rest);
     return Usage("unknown command '" + command + "'");
