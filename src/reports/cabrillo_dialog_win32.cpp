@@ -43,6 +43,12 @@ constexpr Binding kBindings[] = {
 };
 
 // The dialog keeps its own copy of the fields; the caller's are replaced only on OK.
+//
+// The four disabled category boxes are never loaded from the settings file: in a fresh library
+// their members are empty, and an empty text selects a list's first entry (every entry begins
+// with it). So the first dialog shows CATEGORY-POWER "HIGH" (the sorted list's first), BAND
+// "ALL", TIME "6-HOURS" and TRANSMITTER "ONE", and OK stores "Category_Overlay" = "HIGH".
+// A dialog that cannot be created counts as cancelled: the Cabrillo run ends.
 class Cabrillo : public winui::Dialog {
  public:
   explicit Cabrillo(const CabrilloHeaderFields& fields) : Dialog(IDD_CABRILLO), members_(fields) {}
