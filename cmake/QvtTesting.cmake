@@ -28,6 +28,8 @@ function(qvt_add_unit_test name)
   else()
     target_link_libraries(${name} PRIVATE gtest_main)
   endif()
+  # The label list goes through as one argument: a plain ";" would split it into properties.
+  string(REPLACE ";" "\\;" labels "unit;${T_LABELS}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                       PROPERTIES LABELS "unit;${T_LABELS}" TIMEOUT 300)
+                       PROPERTIES LABELS "${labels}" TIMEOUT 300)
 endfunction()

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 need_pkgs=(cmake g++ ninja-build googletest libgtest-dev libgmock-dev libbenchmark-dev
-           g++-mingw-w64-i686 clang libclang-rt-14-dev wine wine32 xvfb xauth x11-apps
+           g++-mingw-w64-i686 clang libclang-rt-14-dev wine wine32 fonts-wine xvfb xauth x11-apps
            imagemagick hamradio-files python3)
 
 missing=()

@@ -11,13 +11,16 @@ std::vector<std::string> FindFiles(std::string_view pattern) {
   std::vector<std::string> names;
   const std::string p(pattern);
   WIN32_FIND_DATAA data{};
-  HANDLE find = FindFirstFileA(p.c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return names;
+  struct FindCloser {
+    void operator()(HANDLE h) const { FindClose(h); }
+  };
+  HANDLE first = FindFirstFileA(p.c_str(), &data);
+  if (first == INVALID_HANDLE_VALUE) return names;
+  const std::unique_ptr<void, FindCloser> find(first);
   do {
     const std::string_view name = data.cFileName;
     if (name != "." && name != "..") names.emplace_back(name);
-  } while (FindNextFileA(find, &data));
-  FindClose(find);
+  } while (FindNextFileA(find.get(), &data));
   return names;
 }
 

@@ -85,6 +85,8 @@ Located Locate(const std::vector<std::string>& lines, std::string_view section,
 
 std::string ReadProfileText(std::string_view file, std::string_view section,
                               std::string_view key, std::string_view defaultValue) {
+  // The system strips trailing blanks from the default (keeping its first character).
+  while (defaultValue.size() > 1 && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
   std::string value(defaultValue);
   if (auto lines = ReadLines(file)) {
     const Located at = Locate(*lines, section, key);

@@ -441,3 +441,45 @@ TEST(CabrilloLog, MatchesTheGoldenFiles) {
 
 }  // namespace
 }  // namespace qvt
+
+namespace qvt {
+namespace {
+
+// Without a window the header step confirms the fields as the dialog would show them, so both
+// targets store the same settings after a Cabrillo run.
+TEST(HeaderDialogFields, ComboBoxesShowTheFirstEntryThatBeginsWithTheText) {
+  const struct {
+    const char* text;
+    const char* shown;
+  } power[] = {{"", "HIGH"}, {"low", "LOW"}, {"Q", "QRP"}, {"MEDIUM", "MEDIUM"}, {"HIGHER", "HIGHER"}};
+  for (const auto& c : power) {
+    CabrilloHeaderFields fields;
+    fields.m_categoryOverlay = c.text;
+    EXPECT_EQ(AsShownInHeaderDialog(fields).m_categoryOverlay, c.shown) << c.text;
+  }
+  CabrilloHeaderFields fresh;
+  fresh.m_category = "M";
+  fresh.m_name = "";
+  const CabrilloHeaderFields shown = AsShownInHeaderDialog(fresh);
+  EXPECT_EQ(shown.m_category, "MO");  // the first entry beginning with "M"
+  EXPECT_EQ(shown.m_categoryBand, "ALL");
+  EXPECT_EQ(shown.m_categoryTime, "6-HOURS");
+  EXPECT_EQ(shown.m_categoryTransmitter, "ONE");
+  EXPECT_EQ(shown.m_name, "");  // text boxes show their text as it is
+}
+
+TEST(HeaderDialogFields, ConsoleHeaderStepStoresWhatTheDialogWouldShow) {
+  testing::TempFolder dir;
+  ConsoleSeams seams;
+  ContestState state(seams, dir.Path());
+  ResetRequest request;
+  request.cabrilloRun = 1;
+  request.ownCall = "ZZ9ZZ";
+  request.end = platform::OleDateTime::FromFields(2021, 3, 14, 0, 0, 0);
+  state.ResetStats(request);
+  EXPECT_EQ(platform::ReadProfileText(state.SettingsFile(), "Settings", "Category_Overlay"), "HIGH");
+  EXPECT_EQ(state.Unlocked().cabrillo.m_categoryTransmitter, "ONE");
+}
+
+}  // namespace
+}  // namespace qvt

@@ -72,3 +72,17 @@ TEST(Profile, AddsKeysAtTheEndOfTheirSectionAndKeepsOtherSections) {
 
 }  // namespace
 }  // namespace qvt::platform
+
+namespace qvt::platform {
+namespace {
+
+TEST(Profile, DefaultsLoseTheirTrailingBlanks) {
+  qvt::testing::TempFolder dir;
+  const std::string ini = dir.File("Plugins\\QVT.ini");
+  EXPECT_EQ(ReadProfileText(ini, "Settings", "Operators", "ZZ9ZZ  "), "ZZ9ZZ");
+  EXPECT_EQ(ReadProfileText(ini, "Settings", "Operators", "   "), " ");
+  EXPECT_EQ(ReadProfileText(ini, "Settings", "Operators", " A B "), " A B");
+}
+
+}  // namespace
+}  // namespace qvt::platform
