@@ -24,31 +24,6 @@ enum HostDateTimeStatus : std::int32_t { kValid = 0, kInvalid = 1, kNull = 2 };
 using Text = const char*;
 using DateTime = HostDateTime*;
 
-// AddData0 / RemoveData0: 2 texts, 4 date-times, 2 unsigned ints, 15 texts, 3 ints,
-// 2 doubles, 5 texts.
-using AddDataFn = int (*)(Text ownCall, Text call, DateTime time, DateTime, DateTime, DateTime,
-                          unsigned, unsigned frequencyHz, Text mode, Text rstSent, Text rstReceived,
-                          Text exchSent, Text exchReceived, Text, Text, Text, Text, Text, Text,
-                          Text, Text, Text prefix, Text country, int, int, int, double, double,
-                          Text, Text, Text, Text band, Text);
-using RemoveDataFn = AddDataFn;
-// ResetStats0: text, int, text, 2 date-times, 10 texts, 3 ints, 2 doubles, 3 texts.
-using ResetStatsFn = int (*)(Text pathPrefix, int cabrilloRun, Text ownCall, DateTime start,
-                             DateTime end, Text, Text, Text, Text, Text, Text, Text, Text, Text,
-                             Text ownCountry, int, int, int, double, double, Text, Text, Text);
-// CheckCall0: text, 2 unsigned ints, 11 texts, 3 ints, 2 doubles, 7 texts, 2 buffers.
-using CheckCallFn = int (*)(Text call, unsigned, unsigned, Text mode, Text, Text, Text, Text,
-                            Text, Text, Text, Text, Text prefix, Text country, int, int, int, double,
-                            double, Text, Text, Text, Text, Text, Text band, Text band2,
-                            char* buffer1, char* buffer2);
-using IsValidExchgFn = int (*)(Text exchange, Text, Text, Text, int, int, int);
-using GetExchgCountFn = int (*)(Text, Text, Text);
-using GetNumberOfSetsFn = int (*)();
-using GetResultFn = const char* (*)(int* out);
-using GetSetNameFn = const char* (*)(int index);
-using SetupSetFn = void (*)();
-using SetVersionFn = unsigned long (*)(Text);
-
 }  // namespace qvt::abi
 
 #if defined(_WIN32)
@@ -94,3 +69,42 @@ QVT_EXPORT const char* GetSetName(int);
 QVT_EXPORT void SetupSet0();
 QVT_EXPORT unsigned long setVersion(qvt::abi::Text);
 }
+
+namespace qvt::abi {
+
+// Entry-point types, taken from the declarations above so that they cannot drift from them.
+using AddDataFn = decltype(&::AddData0);
+using RemoveDataFn = decltype(&::RemoveData0);
+using ResetStatsFn = decltype(&::ResetStats0);
+using CheckCallFn = decltype(&::CheckCall0);
+using IsValidExchgFn = decltype(&::IsValidExchg0);
+using GetExchgCountFn = decltype(&::GetExchgCount0);
+using GetNumberOfSetsFn = decltype(&::GetNumberOfSets);
+using GetResultFn = decltype(&::GetResult0);
+using GetSetNameFn = decltype(&::GetSetName);
+using SetupSetFn = decltype(&::SetupSet0);
+using SetVersionFn = decltype(&::setVersion);
+
+// The plain name of every entry point and the decorated name Microsoft's C++ toolchain gives
+// its signature (the date-time typed as the class library's date-time class). The Windows
+// plug-in exports both; the Linux library only the plain ones.
+struct ExportName {
+  const char* plain;
+  const char* decorated;
+};
+
+inline constexpr ExportName kExportNames[] = {
+    {"AddData0", "?AddData0@@YAHPBD0PAVCOleDateTime@@111II000000000000000HHHNN00000@Z"},
+    {"RemoveData0", "?RemoveData0@@YAHPBD0PAVCOleDateTime@@111II000000000000000HHHNN00000@Z"},
+    {"ResetStats0", "?ResetStats0@@YAHPBDH0PAVCOleDateTime@@10000000000HHHNN000@Z"},
+    {"CheckCall0", "?CheckCallFunc0@@YAHPBDII00000000000HHHNN0000000PAD1@Z"},
+    {"IsValidExchg0", "?StatsIsValidExchg0@@YAHPBD000HHH@Z"},
+    {"GetExchgCount0", "?StatsGetExchgCount0@@YAHPBD00@Z"},
+    {"GetNumberOfSets", "?GetNumberOfSets@@YAHXZ"},
+    {"GetResult0", "?GetResult0@@YAPBDPAH@Z"},
+    {"GetSetName", "?GetSetName@@YAPBDH@Z"},
+    {"SetupSet0", "?SetupSet0@@YAXXZ"},
+    {"setVersion", "?setVersion@@YAKPBD@Z"},
+};
+
+}  // namespace qvt::abi

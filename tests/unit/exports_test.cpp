@@ -17,24 +17,8 @@ namespace {
 using abi::HostDateTime;
 using testing::PluginLibrary;
 
-struct NamePair {
-  const char* plain;
-  const char* decorated;
-};
-
-constexpr NamePair kExports[] = {
-    {"AddData0", "?AddData0@@YAHPBD0PAVCOleDateTime@@111II000000000000000HHHNN00000@Z"},
-    {"RemoveData0", "?RemoveData0@@YAHPBD0PAVCOleDateTime@@111II000000000000000HHHNN00000@Z"},
-    {"ResetStats0", "?ResetStats0@@YAHPBDH0PAVCOleDateTime@@10000000000HHHNN000@Z"},
-    {"CheckCall0", "?CheckCallFunc0@@YAHPBDII00000000000HHHNN0000000PAD1@Z"},
-    {"IsValidExchg0", "?StatsIsValidExchg0@@YAHPBD000HHH@Z"},
-    {"GetExchgCount0", "?StatsGetExchgCount0@@YAHPBD00@Z"},
-    {"GetNumberOfSets", "?GetNumberOfSets@@YAHXZ"},
-    {"GetResult0", "?GetResult0@@YAPBDPAH@Z"},
-    {"GetSetName", "?GetSetName@@YAPBDH@Z"},
-    {"SetupSet0", "?SetupSet0@@YAXXZ"},
-    {"setVersion", "?setVersion@@YAKPBD@Z"},
-};
+using NamePair = abi::ExportName;
+constexpr const auto& kExports = abi::kExportNames;
 
 #if defined(_WIN32)
 constexpr bool kDecorated = true;
