@@ -110,13 +110,14 @@ void ContestState::PostRefreshIfOpen() {
   if (seams_.SetupWindowOpen()) seams_.PostRefresh();
 }
 
-void ContestState::IndexAdd(const CInfo& qso) {
+bool ContestState::IndexAdd(const CInfo& qso) {
   JoinKey(keyBuffer_, qso.m_call, qso.m_band, qso.m_mode);
-  Bump(byCallBandMode_, keyBuffer_, 1);
+  const bool seenBefore = ++byCallBandMode_[keyBuffer_] > 1;
   JoinKey(keyBuffer_, qso.m_call, qso.m_band);
   Bump(byCallBand_, keyBuffer_, 1);
   JoinKey(keyBuffer_, qso.m_band, qso.m_prefix);
   Bump(byBandPrefix_, keyBuffer_, 1);
+  return seenBefore;
 }
 
 void ContestState::IndexRemove(const CInfo& qso) {
@@ -144,13 +145,12 @@ void ContestState::ClearBandTables() {
 int ContestState::AddData(const QsoReport& qso) {
   std::lock_guard lock(mutex_);
   const std::uint32_t kHz = qso.frequencyHz / 1000;
-  const std::string when = qso.time.Format(kDateTimeLinePattern);
-  // The file is opened only when a line is to be written; without a name (no reset yet) the
-  // lines go nowhere.
+  // The file is opened, and the line made, only when a line is to be written; without a name
+  // (no reset yet) the lines go nowhere.
   auto writeLine = [&](std::string_view reason) {
     if (data_.badQsoFile.empty()) return;
     platform::TextFileWriter file(FilePath(data_.badQsoFile), platform::OpenMode::kAppend);
-    file.WriteLine(BadQsoLine(qso, kHz, when, reason));
+    file.WriteLine(BadQsoLine(qso, kHz, qso.time.Format(kDateTimeLinePattern), reason));
   };
 
   if (!ContestBands().Contains(qso.band)) {
@@ -188,13 +188,12 @@ int ContestState::AddData(const QsoReport& qso) {
   if (record.m_country == "VK") record.m_areaVK = LastDigit(record.m_prefix);
   if (record.m_country == "JA") record.m_areaJA = LastDigit(record.m_prefix);
 
-  JoinKey(keyBuffer_, record.m_call, record.m_band, record.m_mode);
-  if (byCallBandMode_.count(keyBuffer_) != 0) {
+  // A duplicate is a record with the same call, band and mode already in the log.
+  if (IndexAdd(record)) {
     record.m_excluded = 1;
     record.m_dupes = 1;
     writeLine("   DUPE !!!");
   }
-  IndexAdd(record);
   data_.qsoLog.push_back(std::move(record));
   return 1;
 }

@@ -132,7 +132,8 @@ class ContestState {
  private:
   void PostRefreshIfOpen();
   void RunHeaderStep(std::unique_lock<std::mutex>& lock, std::string_view ownCall);
-  void IndexAdd(const CInfo& qso);
+  // Returns true when a record with the same call, band and mode was already indexed.
+  bool IndexAdd(const CInfo& qso);
   void IndexRemove(const CInfo& qso);
   void IndexClear();
   void ClearBandTables();

@@ -21,7 +21,11 @@ std::string ReadProfileText(std::string_view file, std::string_view section,
 bool WriteProfileText(std::string_view file, std::string_view section, std::string_view key,
                         std::string_view value);
 
-// The C library's decimal conversion of a stored value: a missing or non-numeric value is 0.
+// The C library's decimal conversion of a stored value: a missing or non-numeric value is 0,
+// and a number beyond the int range gives the nearest end of it on both targets.
 int ReadProfileInt(std::string_view file, std::string_view section, std::string_view key);
+
+// The decimal conversion ReadProfileInt applies.
+int DecimalValue(const std::string& text);
 
 }  // namespace qvt::platform

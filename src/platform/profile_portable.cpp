@@ -124,12 +124,13 @@ bool WriteProfileText(std::string_view file, std::string_view section, std::stri
     text += line;
     text += "\r\n";
   }
+  // Nothing to do when the file already reads so (the result request stores its score often).
+  if (ReadBinaryFile(file) == std::optional<std::string>(text)) return true;
   return WriteBinaryFile(file, text);
 }
 
 int ReadProfileInt(std::string_view file, std::string_view section, std::string_view key) {
-  const std::string text = ReadProfileText(file, section, key);
-  return std::atoi(text.c_str());
+  return DecimalValue(ReadProfileText(file, section, key));
 }
 
 }  // namespace qvt::platform

@@ -29,8 +29,7 @@ bool WriteProfileText(std::string_view file, std::string_view section, std::stri
 }
 
 int ReadProfileInt(std::string_view file, std::string_view section, std::string_view key) {
-  const std::string text = ReadProfileText(file, section, key);
-  return std::atoi(text.c_str());
+  return DecimalValue(ReadProfileText(file, section, key));
 }
 
 }  // namespace qvt::platform

@@ -59,6 +59,9 @@ TEST(Profile, NumbersGoThroughTheDecimalConversion) {
   EXPECT_EQ(ReadProfileInt(ini, "Settings", "C"), -3);
   EXPECT_EQ(ReadProfileInt(ini, "Settings", "D"), 0);
   EXPECT_EQ(ReadProfileInt(ini, "Settings", "E"), 0);
+  EXPECT_EQ(DecimalValue(std::string(99, '9')), 2147483647);
+  EXPECT_EQ(DecimalValue("-" + std::string(30, '9')), -2147483647 - 1);
+  EXPECT_EQ(DecimalValue("  42"), 42);
 }
 
 TEST(Profile, AddsKeysAtTheEndOfTheirSectionAndKeepsOtherSections) {
