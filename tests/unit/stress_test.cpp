@@ -73,22 +73,7 @@ TEST(Stress, HostCallsWhileTheWindowsCopyTheState) {
     q.time = ContestFixture::At(2021, 3, 14, (n / 60) % 24, n % 60);
     return q;
   };
-  auto add = [&](const Qso& q) {
-    QsoReport r;
-    r.ownCall = q.own;
-    r.call = q.call;
-    r.time = q.time;
-    r.frequencyHz = q.hz;
-    r.mode = q.mode;
-    r.rstSent = q.rstSent;
-    r.rstReceived = q.rstRcvd;
-    r.exchSent = q.sent;
-    r.exchReceived = q.rcvd;
-    r.prefix = q.prefix;
-    r.country = q.country;
-    r.band = q.band;
-    return state.AddData(r);
-  };
+  auto add = [&](const Qso& q) { return state.AddData(ContestFixture::Report(q)); };
 
   int accepted = 0;
   int n = 0;

@@ -106,7 +106,8 @@ struct ContestFixture {
     std::string rstRcvd = "579";
   };
 
-  int Add(const Qso& q) {
+  int Add(const Qso& q) { return state.AddData(Report(q)); }
+  static QsoReport Report(const Qso& q) {
     QsoReport r;
     r.ownCall = q.own;
     r.call = q.call;
@@ -120,7 +121,7 @@ struct ContestFixture {
     r.prefix = q.prefix;
     r.country = q.country;
     r.band = q.band;
-    return state.AddData(r);
+    return r;
   }
   int Remove(const Qso& q) { return state.RemoveData(q.call, q.time, q.mode, q.band); }
 
