@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The main job on Linux: builds the native plug-in and qvt-host, then replays a contest log as
+# The main job on Linux: builds both targets (the Windows DLL and the native plug-in with qvt-host), then replays a contest log as
 # the host does for a Cabrillo export, in a fresh host folder under build/. Prints the result
 # text and the Cabrillo log the plug-in wrote.
 #
@@ -14,8 +14,11 @@ log=${1:-examples/sample-contest.log}
 [ $# -gt 0 ] && shift
 
 scripts/bootstrap.sh
+# Both targets: the Linux library that replays here, and the Windows DLL that we ship.
 cmake --preset native >/dev/null
 cmake --build --preset native
+cmake --preset win32 >/dev/null
+cmake --build --preset win32
 
 work=$root/build/sample-run
 rm -rf "$work"
@@ -33,3 +36,5 @@ if [ ${#cabrillo[@]} -gt 0 ]; then
 else
   echo "== No Cabrillo log was written"
 fi
+echo
+echo "== Built: $root/build/win32/bin/QVT.dll (Windows plug-in), $root/build/native/bin/libqvt.so"
