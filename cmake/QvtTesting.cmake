@@ -28,8 +28,11 @@ function(qvt_add_unit_test name)
   else()
     target_link_libraries(${name} PRIVATE gtest_main)
   endif()
-  # The label list goes through as one argument: a plain ";" would split it into properties.
-  string(REPLACE ";" "\\;" labels "unit;${T_LABELS}")
+  # One label per test: the discovery step flattens a list given here into separate properties.
+  set(label unit)
+  if(T_LABELS)
+    list(GET T_LABELS 0 label)
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                       PROPERTIES LABELS "${labels}" TIMEOUT 300)
+                       PROPERTIES LABELS ${label} TIMEOUT 300)
 endfunction()

@@ -668,3 +668,52 @@ TEST_F(CabrilloDialog, CategoryBoxesShowTheEntryTheTextBeginsWithOrTheTextItself
 
 }  // namespace
 }  // namespace qvt
+
+namespace qvt {
+namespace {
+
+struct TextSearch {
+  const char* text;
+  HWND found;
+};
+
+BOOL CALLBACK MatchBoxText(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<TextSearch*>(param);
+  if (ClassOf(window) != "#32770" || !IsWindowVisible(window)) return TRUE;
+  for (HWND child : Children(window)) {
+    if (WindowText(child) == search->text) {
+      search->found = window;
+      return FALSE;
+    }
+  }
+  return TRUE;
+}
+
+// The plug-in's own setup entry only says there is nothing to set up: a plain message box with
+// the system's default caption and an OK button, and no other window.
+TEST_F(CabrilloDialog, SetupEntryShowsOnlyItsMessage) {
+  auto setup = Export<abi::SetupSetFn>("SetupSet0");
+  ASSERT_NE(setup, nullptr);
+  DWORD hostThread = 0;
+  HostThread host([&] {
+    hostThread = GetCurrentThreadId();
+    setup();
+  });
+  TextSearch search{"No additional setup for this plugin", nullptr};
+  for (int i = 0; i < 1000 && search.found == nullptr; ++i) {
+    if (hostThread != 0) EnumThreadWindows(hostThread, MatchBoxText, reinterpret_cast<LPARAM>(&search));
+    Pump();
+    Sleep(20);
+  }
+  ASSERT_NE(search.found, nullptr);
+  EXPECT_EQ(WindowText(search.found), "Error");  // the system's default caption
+  EXPECT_NE(GetDlgItem(search.found, IDOK), nullptr);
+  EXPECT_EQ(GetDlgItem(search.found, IDCANCEL), nullptr);
+  PostMessageA(search.found, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(host.WaitDone());
+  EXPECT_EQ(FindWindowA(nullptr, kCaption), nullptr);
+  EXPECT_EQ(FindWindowA(nullptr, "Setup QVT"), nullptr);
+}
+
+}  // namespace
+}  // namespace qvt
