@@ -1,15 +1,20 @@
 #include "log/contest_rules.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace qvt {
 
+namespace {
+
+// Letter case folded as the C locale does (only A to Z), without a library call per character:
+// the host asks for every QSO and every keystroke.
+constexpr char FoldCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
 bool EqualNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return FoldCase(x) == FoldCase(y);
          });
 }
 
