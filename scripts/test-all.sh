@@ -34,13 +34,6 @@ fi
 step "Windows: build and test under Wine"
 cmake --preset win32 -DQVT_WERROR=ON >/dev/null
 cmake --build --preset win32
-scripts/wine-prefix.sh
-source scripts/wine-env.sh
-wineserver -k 2>/dev/null || true
-wineserver -p
-trap 'wineserver -k 2>/dev/null || true' EXIT
-wine cmd /c exit >/dev/null 2>&1 || true   # the first start of a prefix is the slow one
-xvfb-run -a -s "-screen 0 1024x768x24" \
-  ctest --test-dir build/win32 -j2 --output-on-failure --timeout 600
+scripts/test-windows.sh
 
 step "all tiers passed"

@@ -39,20 +39,7 @@ void JoinKey(std::string& key, std::string_view a, std::string_view b) {
   key.append(b);
 }
 
-void JoinKey(std::string& key, std::string_view a, std::string_view b, std::string_view c) {
-  JoinKey(key, a, b);
-  key += '\0';
-  key.append(c);
-}
 
-void Bump(std::unordered_map<std::string, int>& index, const std::string& key, int by) {
-  if (by > 0) {
-    ++index[key];
-    return;
-  }
-  const auto it = index.find(key);
-  if (it != index.end() && --it->second <= 0) index.erase(it);
-}
 
 // A bad-QSO line: "QSO:  " and nine items joined by two blanks, then the reason.
 std::string BadQsoLine(const QsoReport& qso, std::uint32_t kHz, const std::string& when,
@@ -111,26 +98,46 @@ void ContestState::PostRefreshIfOpen() {
 }
 
 bool ContestState::IndexAdd(const CInfo& qso) {
-  JoinKey(keyBuffer_, qso.m_call, qso.m_band, qso.m_mode);
-  const bool seenBefore = ++byCallBandMode_[keyBuffer_] > 1;
   JoinKey(keyBuffer_, qso.m_call, qso.m_band);
-  Bump(byCallBand_, keyBuffer_, 1);
+  CallOnBand& onBand = byCallBand_[keyBuffer_];
+  ++onBand.records;
+  bool seenBefore = true;
+  if (onBand.firstModeCount > 0 && onBand.firstMode == qso.m_mode) {
+    ++onBand.firstModeCount;
+  } else if (const auto mode = onBand.otherModes.find(qso.m_mode); mode != onBand.otherModes.end()) {
+    ++mode->second;
+  } else if (onBand.firstModeCount == 0) {
+    seenBefore = false;
+    onBand.firstMode = qso.m_mode;
+    onBand.firstModeCount = 1;
+  } else {
+    seenBefore = false;
+    onBand.otherModes.emplace(qso.m_mode, 1);
+  }
   JoinKey(keyBuffer_, qso.m_band, qso.m_prefix);
-  Bump(byBandPrefix_, keyBuffer_, 1);
+  ++byBandPrefix_[keyBuffer_];
   return seenBefore;
 }
 
 void ContestState::IndexRemove(const CInfo& qso) {
-  JoinKey(keyBuffer_, qso.m_call, qso.m_band, qso.m_mode);
-  Bump(byCallBandMode_, keyBuffer_, -1);
   JoinKey(keyBuffer_, qso.m_call, qso.m_band);
-  Bump(byCallBand_, keyBuffer_, -1);
+  if (const auto it = byCallBand_.find(keyBuffer_); it != byCallBand_.end()) {
+    CallOnBand& onBand = it->second;
+    if (onBand.firstModeCount > 0 && onBand.firstMode == qso.m_mode) {
+      --onBand.firstModeCount;
+    } else if (const auto mode = onBand.otherModes.find(qso.m_mode);
+               mode != onBand.otherModes.end() && --mode->second <= 0) {
+      onBand.otherModes.erase(mode);
+    }
+    if (--onBand.records <= 0) byCallBand_.erase(it);
+  }
   JoinKey(keyBuffer_, qso.m_band, qso.m_prefix);
-  Bump(byBandPrefix_, keyBuffer_, -1);
+  if (const auto it = byBandPrefix_.find(keyBuffer_); it != byBandPrefix_.end()) {
+    if (--it->second <= 0) byBandPrefix_.erase(it);
+  }
 }
 
 void ContestState::IndexClear() {
-  byCallBandMode_.clear();
   byCallBand_.clear();
   byBandPrefix_.clear();
 }

@@ -143,10 +143,17 @@ class ContestState {
   mutable std::mutex mutex_;
   ContestData data_;
 
-  // Lookups over qsoLog that keep intake and the call check from scanning the log. Each maps a
-  // joined key to the number of records that have it.
-  std::unordered_map<std::string, int> byCallBandMode_;
-  std::unordered_map<std::string, int> byCallBand_;
+  // Lookups over qsoLog that keep intake and the call check from scanning the log: the records
+  // of a call on a band, counted per mode (duplicates; worked before on the band), and the
+  // records per band and multiplier prefix (a new multiplier). Keys are texts joined by a NUL.
+  struct CallOnBand {
+    int records = 0;
+    // Nearly every call is worked in one mode per band: that one is kept inline.
+    std::string firstMode;
+    int firstModeCount = 0;
+    std::unordered_map<std::string, int> otherModes;
+  };
+  std::unordered_map<std::string, CallOnBand> byCallBand_;
   std::unordered_map<std::string, int> byBandPrefix_;
   std::string keyBuffer_;
 };

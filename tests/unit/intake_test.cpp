@@ -194,3 +194,30 @@ TEST_F(Removal, KeepsTheIndexesInStepWithTheLog) {
 
 }  // namespace
 }  // namespace qvt
+
+namespace qvt {
+namespace {
+
+// The duplicate index keeps counting right when the modes of one call on a band come and go.
+TEST_F(Removal, DuplicatesStayMarkedAcrossModesAddedAndRemoved) {
+  using Q = ContestFixture::Qso;
+  const Q rtty{.mode = "RTTY"};
+  const Q psk{.time = At(2021, 3, 14, 9, 40), .mode = "BPSK63"};
+  const Q rtty2{.time = At(2021, 3, 14, 9, 50), .mode = "rtty"};
+  Add(rtty);
+  Add(psk);
+  Add(rtty2);
+  Remove(rtty);  // the first mode's only record goes
+  Add({.time = At(2021, 3, 14, 10, 0), .mode = "BPSK63"});  // still a duplicate of psk
+  Add({.time = At(2021, 3, 14, 10, 5), .mode = "RTTY"});    // no longer a duplicate
+  Add({.time = At(2021, 3, 14, 10, 10), .mode = "rtty"});   // a duplicate of rtty2
+  const auto& log = state.Unlocked().qsoLog;
+  ASSERT_EQ(log.size(), 5u);
+  EXPECT_EQ(log[2].m_dupes, 1);
+  EXPECT_EQ(log[3].m_dupes, 0);
+  EXPECT_EQ(log[4].m_dupes, 1);
+  EXPECT_EQ(state.CheckCall({.call = "QQ1A", .mode = "RTTY", .prefix = "QQ1", .band = "20m"}), 0);
+}
+
+}  // namespace
+}  // namespace qvt
