@@ -26,6 +26,4 @@ class CContestRules {
 const CContestRules& ContestBands();
 const CContestRules& ContestModes();
 
-bool EqualNoCase(std::string_view a, std::string_view b);
-
 }  // namespace qvt

@@ -6,6 +6,7 @@
 #include "log/contest_rules.h"
 #include "platform/file_search.h"
 #include "platform/profile.h"
+#include "platform/text_case.h"
 #include "platform/text_file.h"
 #include "reports/result_builder.h"
 
@@ -38,8 +39,6 @@ void JoinKey(std::string& key, std::string_view a, std::string_view b) {
   key += '\0';
   key.append(b);
 }
-
-
 
 // A bad-QSO line: "QSO:  " and nine items joined by two blanks, then the reason.
 std::string BadQsoLine(const QsoReport& qso, std::uint32_t kHz, const std::string& when,
@@ -323,7 +322,7 @@ int ContestState::CheckCall(const CallCheckRequest& request) {
     seams_.PostRefresh();
   }
   const int cannotAccept = data_.hostVersion == "2.19" || data_.hostVersion == "2.20" ? 1 : 4;
-  if (!request.band.empty() && !request.band2.empty() && !EqualNoCase(request.band, request.band2)) {
+  if (!request.band.empty() && !request.band2.empty() && !platform::EqualNoCase(request.band, request.band2)) {
     return cannotAccept;
   }
   if (!ContestBands().Contains(request.band)) return cannotAccept;

@@ -1,6 +1,6 @@
 #include "platform/file_search.h"
 
-#include <cctype>
+#include "platform/text_case.h"
 #include <cstring>
 
 namespace qvt::platform {
@@ -10,11 +10,8 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
   std::size_t n = 0;
   std::size_t starP = std::string_view::npos;
   std::size_t starN = 0;
-  auto same = [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-  };
   while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == '?' || same(pattern[p], name[n]))) {
+    if (p < pattern.size() && (pattern[p] == '?' || SameLetterNoCase(pattern[p], name[n]))) {
       ++p;
       ++n;
     } else if (p < pattern.size() && pattern[p] == '*') {

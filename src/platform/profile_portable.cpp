@@ -2,10 +2,9 @@
 // one section, keys matched without regard to case, values trimmed of blanks and of one pair of
 // surrounding quotes, CRLF on disk. Writes keep the file's other lines as they are.
 #include <algorithm>
-#include <cctype>
-#include <cstdlib>
 
 #include "platform/profile.h"
+#include "platform/text_case.h"
 #include "platform/text_file.h"
 
 namespace qvt::platform {
@@ -15,14 +14,6 @@ std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
   return s;
-}
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
 }
 
 // A section header "[name]" gives the name; anything else nothing.
@@ -104,8 +95,8 @@ std::string ReadProfileText(std::string_view file, std::string_view section,
 
 bool WriteProfileText(std::string_view file, std::string_view section, std::string_view key,
                         std::string_view value) {
-  std::vector<std::string> lines;
-  if (auto existing = ReadLines(file)) lines = std::move(*existing);
+  const std::optional<std::string> before = ReadBinaryFile(file);
+  std::vector<std::string> lines = before ? SplitLines(*before) : std::vector<std::string>{};
   const Located at = Locate(lines, section, key);
   if (at.keyFound) {
     std::string_view k;
@@ -125,12 +116,9 @@ bool WriteProfileText(std::string_view file, std::string_view section, std::stri
     text += "\r\n";
   }
   // Nothing to do when the file already reads so (the result request stores its score often).
-  if (ReadBinaryFile(file) == std::optional<std::string>(text)) return true;
+  if (before == text) return true;
   return WriteBinaryFile(file, text);
 }
 
-int ReadProfileInt(std::string_view file, std::string_view section, std::string_view key) {
-  return DecimalValue(ReadProfileText(file, section, key));
-}
 
 }  // namespace qvt::platform

@@ -1,7 +1,6 @@
 // The settings profile through the Win32 private-profile functions.
 #include <windows.h>
 
-#include <cstdlib>
 
 #include "platform/profile.h"
 
@@ -28,8 +27,5 @@ bool WriteProfileText(std::string_view file, std::string_view section, std::stri
   return WritePrivateProfileStringA(s.c_str(), k.c_str(), v.c_str(), f.c_str()) != FALSE;
 }
 
-int ReadProfileInt(std::string_view file, std::string_view section, std::string_view key) {
-  return DecimalValue(ReadProfileText(file, section, key));
-}
 
 }  // namespace qvt::platform

@@ -1,12 +1,12 @@
 #include "reports/cabrillo_writer.h"
 
-#include <cctype>
 #include <cinttypes>
 #include <cstdio>
 
 #include "log/cinfo.h"
 #include "platform/file_search.h"
 #include "platform/profile.h"
+#include "platform/text_case.h"
 #include "platform/text_file.h"
 #include "reports/text_format.h"
 
@@ -41,24 +41,13 @@ const std::vector<HeaderCombo>& HeaderCombos() {
   return combos;
 }
 
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  if (prefix.size() > text.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(text[i])) !=
-        std::toupper(static_cast<unsigned char>(prefix[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
 CabrilloHeaderFields AsShownInHeaderDialog(CabrilloHeaderFields fields) {
   for (const HeaderCombo& combo : HeaderCombos()) {
     std::string& value = fields.*combo.field;
     for (std::string_view entry : combo.entries) {
-      if (StartsWithNoCase(entry, value)) {
+      if (platform::StartsWithNoCase(entry, value)) {
         value = std::string(entry);
         break;
       }
